@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::wstring toWide(std::u8string_view utf8);
+// Code page 936 bytes; characters outside it become the code page's default character.
+std::string toGbk(std::wstring_view utf16);
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "platform/controls.h"
+
+namespace platform {
+
+enum class ControlKind { groupBox, label, redLabel, dropDownList, checkBox, decimalEdit, linkLabel };
+
+// The handler a control's event is bound to.
+enum class ControlEvent { none, alwaysOnTopClicked, hotkeyFeedback };
+
+struct Rect {
+  int32_t left;
+  int32_t top;
+  int32_t width;
+  int32_t height;
+};
+
+struct ControlDescription {
+  Control name;
+  ControlKind kind;
+  std::optional<Control> parent;  // empty: the main window's client area
+  Rect place;
+  std::u8string_view text;
+  std::span<const std::u8string_view> items;
+  int32_t selectedItem;
+  ControlEvent event;
+};
+
+struct WindowDescription {
+  std::u8string_view caption;
+  int32_t outerWidth;
+  int32_t outerHeight;
+  // In stacking order within each parent, topmost first.
+  std::span<const ControlDescription> controls;
+};
+
+}  // namespace platform
