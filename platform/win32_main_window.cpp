@@ -1,7 +1,8 @@
 #include "platform/win32_main_window.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <map>
 
