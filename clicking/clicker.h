@@ -6,7 +6,8 @@
 
 namespace clicking {
 
-// What a press of the start/stop hotkey does, and the clicks of the fixed-interval mode.
+// What a press of the start/stop hotkey does: it toggles the fixed-interval mode, whose clicks
+// come from the click timer, or the random-interval mode, which clicks in a loop of its own.
 class Clicker {
  public:
   explicit Clicker(platform::Platform& platform) : platform_(platform) {}
@@ -19,9 +20,12 @@ class Clicker {
 
  private:
   void toggleFixedInterval();
+  void toggleRandomClicking();
   void clickAtCursor();
 
   platform::Platform& platform_;
+  // 1 while the random-interval mode runs. A press handled inside one of its pauses clears it.
+  int32_t randomRunning = 0;
 };
 
 }  // namespace clicking

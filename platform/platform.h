@@ -34,6 +34,12 @@ class Platform {
   virtual int32_t clickTimerPeriod() = 0;
   virtual void setClickTimerPeriod(int32_t milliseconds) = 0;
 
+  // Handles the events that are already pending, then returns. False once the main window is gone.
+  virtual bool dispatchPendingEvents() = 0;
+  // Handles events as they arrive, nested in the caller, until milliseconds have passed; returns at
+  // once for 0 or less. False once the main window is gone, as soon as it goes.
+  virtual bool waitWhileDispatching(int32_t milliseconds) = 0;
+
   virtual void setAlwaysOnTop(bool on) = 0;
   virtual void setCaption(std::u8string_view caption) = 0;
 

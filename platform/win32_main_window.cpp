@@ -68,6 +68,8 @@ class Win32MainWindow final : public Platform {
   void releaseHotkey(int32_t id) override;
   int32_t clickTimerPeriod() override { return period_.read(); }
   void setClickTimerPeriod(int32_t milliseconds) override;
+  bool dispatchPendingEvents() override;
+  bool waitWhileDispatching(int32_t milliseconds) override;
   void setAlwaysOnTop(bool on) override;
   void setCaption(std::u8string_view caption) override;
   bool isChecked(Control checkBox) override;
@@ -86,7 +88,12 @@ class Win32MainWindow final : public Platform {
 
   bool registerWindowClass() const;
   bool createControl(const ControlDescription& description);
-  HWND control(Control name) const { return controls_.at(name); }
+  // Null once the window is gone, which makes every later call on the control a harmless no-op.
+  HWND control(Control name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+  }
+  static void dispatch(MSG& message);
   const ControlDescription* controlWithEvent(ControlEvent event) const;
 
   HINSTANCE instance_;
@@ -189,10 +196,45 @@ void Win32MainWindow::show() const {
 int Win32MainWindow::runEventLoop() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    dispatch(message);
   }
   return static_cast<int>(message.wParam);
+}
+
+void Win32MainWindow::dispatch(MSG& message) {
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+// A quit request stays in the queue for the event loop that owns the program's end.
+bool Win32MainWindow::dispatchPendingEvents() {
+  MSG message;
+  while (window_ && PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) && message.message != WM_QUIT) {
+    GetMessageW(&message, nullptr, 0, 0);
+    dispatch(message);
+  }
+  return static_cast<bool>(window_);
+}
+
+// Sleeps between events instead of polling, so a long pause costs no processor time. The elapsed
+// time is measured from the start, so the tick counter wrapping round cannot end a wait early or
+// stretch it.
+bool Win32MainWindow::waitWhileDispatching(int32_t milliseconds) {
+  if (milliseconds <= 0) {
+    return static_cast<bool>(window_);
+  }
+  const DWORD length = static_cast<DWORD>(milliseconds);
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (!dispatchPendingEvents()) {
+      return false;
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed > length) {
+      return true;
+    }
+    MsgWaitForMultipleObjectsEx(0, nullptr, length - elapsed + 1, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
 }
 
 LRESULT CALLBACK Win32MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -105,13 +105,6 @@ TEST_F(ClickerTest, IntervalIsReadOnlyWhenClickingStarts) {
   EXPECT_EQ(fake.timerStarts.size(), 1u);
 }
 
-TEST_F(ClickerTest, RandomBoxTickedLeavesTheFixedIntervalAlone) {
-  press();
-  fake.checked[Control::选择框_随机时间] = true;
-  press();
-  EXPECT_EQ(fake.clickTimerPeriod(), 100);
-}
-
 TEST_F(ClickerTest, TickClicksAtTheCursorWithTheChosenButton) {
   struct Case {
     int32_t index;

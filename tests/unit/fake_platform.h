@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ class FakePlatform final : public platform::Platform {
   // Keys that another program holds: claiming them fails.
   std::vector<int32_t> keysHeldElsewhere;
 
+  // The events that arrive while the logic lets them through: run nested inside each dispatch of
+  // pending events, and inside each wait of 1 ms or more with its length.
+  std::function<void()> duringDispatch = [] {};
+  std::function<void(int32_t)> duringWait = [](int32_t) {};
+  bool windowOpen = true;
+
   // What the logic did.
   std::vector<Click> clicks;
   std::vector<std::u8string> captions;
@@ -38,6 +45,7 @@ class FakePlatform final : public platform::Platform {
   std::vector<bool> topmostWrites;
   // The period each time the timer was (re)started from a write, so a restart shows as an entry.
   std::vector<int32_t> timerStarts;
+  std::vector<int32_t> waits;
 
   platform::ScreenPoint cursorPosition() override { return cursor; }
   void clickAt(platform::ScreenPoint where, platform::MouseButton button) override {
@@ -59,6 +67,19 @@ class FakePlatform final : public platform::Platform {
     if (period_.write(milliseconds) == platform::ClickTimerPeriod::Change::start) {
       timerStarts.push_back(period_.read());
     }
+  }
+  bool dispatchPendingEvents() override {
+    if (windowOpen) {
+      duringDispatch();
+    }
+    return windowOpen;
+  }
+  bool waitWhileDispatching(int32_t milliseconds) override {
+    waits.push_back(milliseconds);
+    if (windowOpen && milliseconds > 0) {
+      duringWait(milliseconds);
+    }
+    return windowOpen;
   }
   void setAlwaysOnTop(bool on) override { topmostWrites.push_back(on); }
   void setCaption(std::u8string_view caption) override { captions.emplace_back(caption); }
