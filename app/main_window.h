@@ -16,6 +16,7 @@ class MainWindow final : public platform::MainWindowEvents {
   void onMainWindowCreated() override;
   void onMainWindowDestroying() override;
   void onAlwaysOnTopClicked() override;
+  void onHotkeyChoiceChanged() override;
   void onHotkeyNotification(int32_t id, int32_t extra) override { clicker_.onHotkeyNotification(id, extra); }
   void onClickTimerTick() override { clicker_.onClickTimerTick(); }
 

@@ -13,6 +13,7 @@ class MainWindowEvents {
   virtual void onMainWindowCreated() = 0;
   virtual void onMainWindowDestroying() = 0;
   virtual void onAlwaysOnTopClicked() = 0;
+  virtual void onHotkeyChoiceChanged() = 0;
   virtual void onHotkeyNotification(int32_t id, int32_t extra) = 0;
   virtual void onClickTimerTick() = 0;
 };

@@ -16,6 +16,8 @@ namespace {
 constexpr wchar_t windowClassName[] = L"MouseClickerMainWindow";
 constexpr UINT_PTR clickTimerId = 1000;
 constexpr UINT hotkeyFeedbackMessage = 0x8075;
+// Posted, so the list-item-selected handler runs after the combo box's notification has returned.
+constexpr UINT listItemSelectedMessage = WM_APP + 1;
 constexpr int32_t firstHotkeyId = 33001;
 constexpr int dropDownListHeight = 160;
 
@@ -83,7 +85,7 @@ class Win32MainWindow final : public Platform {
   static LRESULT CALLBACK hotkeyReceiverProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR self);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void onCommand(int controlId, int notification);
+  void onCommand(int controlId, int notification, HWND source);
   void routeHotkey(int32_t id);
 
   bool registerWindowClass() const;
@@ -259,7 +261,12 @@ LRESULT CALLBACK Win32MainWindow::windowProc(HWND window, UINT message, WPARAM w
 LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
+      onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case listItemSelectedMessage:
+      if (events_ != nullptr) {
+        events_->onHotkeyChoiceChanged();
+      }
       return 0;
     case WM_TIMER:
       if (wParam == clickTimerId && events_ != nullptr) {
@@ -281,13 +288,25 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
-void Win32MainWindow::onCommand(int controlId, int notification) {
+void Win32MainWindow::onCommand(int controlId, int notification, HWND source) {
   if (events_ == nullptr) {
     return;
   }
-  const auto* bound = controlWithEvent(ControlEvent::alwaysOnTopClicked);
-  if (bound != nullptr && controlId == static_cast<int>(bound->name) && notification == BN_CLICKED) {
-    events_->onAlwaysOnTopClicked();
+  for (const ControlDescription& description : description_.controls) {
+    if (static_cast<int>(description.name) != controlId) {
+      continue;
+    }
+    if (description.event == ControlEvent::alwaysOnTopClicked && notification == BN_CLICKED) {
+      events_->onAlwaysOnTopClicked();
+    }
+    // A choice is confirmed when the open list closes on an item, and at once when the keyboard
+    // changes the closed box. Selections made by the program send neither.
+    const bool choiceConfirmed =
+        notification == CBN_SELENDOK ||
+        (notification == CBN_SELCHANGE && !SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0));
+    if (description.event == ControlEvent::listItemSelected && choiceConfirmed) {
+      PostMessageW(window_.get(), listItemSelectedMessage, 0, 0);
+    }
   }
 }
 

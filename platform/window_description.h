@@ -12,7 +12,7 @@ namespace platform {
 enum class ControlKind { groupBox, label, redLabel, dropDownList, checkBox, decimalEdit, linkLabel };
 
 // The handler a control's event is bound to.
-enum class ControlEvent { none, alwaysOnTopClicked, hotkeyFeedback };
+enum class ControlEvent { none, alwaysOnTopClicked, listItemSelected, hotkeyFeedback };
 
 struct Rect {
   int32_t left;
