@@ -3,6 +3,7 @@ enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_library(clicker_platform STATIC
+  platform/win32_click_timer.cpp
   platform/win32_main_window.cpp
   platform/win32_text.cpp
 )
@@ -17,3 +18,4 @@ add_executable(clicker WIN32
 target_link_libraries(clicker PRIVATE clicker_logic clicker_platform)
 
 add_subdirectory(tests/e2e)
+add_subdirectory(tests/platform)

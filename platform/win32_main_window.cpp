@@ -5,19 +5,20 @@
 #include <commctrl.h>
 
 #include <map>
+#include <optional>
 
-#include "platform/click_timer_period.h"
 #include "platform/unique_handle.h"
+#include "platform/win32_click_timer.h"
 #include "platform/win32_text.h"
 
 namespace platform {
 namespace {
 
 constexpr wchar_t windowClassName[] = L"MouseClickerMainWindow";
-constexpr UINT_PTR clickTimerId = 1000;
 constexpr UINT hotkeyFeedbackMessage = 0x8075;
 // Posted, so the list-item-selected handler runs after the combo box's notification has returned.
 constexpr UINT listItemSelectedMessage = WM_APP + 1;
+constexpr UINT clickTickMessage = WM_APP + 2;
 constexpr int32_t firstHotkeyId = 33001;
 constexpr int dropDownListHeight = 160;
 
@@ -68,7 +69,7 @@ class Win32MainWindow final : public Platform {
   void clickAt(ScreenPoint where, MouseButton button) override;
   int32_t claimHotkey(int32_t virtualKey) override;
   void releaseHotkey(int32_t id) override;
-  int32_t clickTimerPeriod() override { return period_.read(); }
+  int32_t clickTimerPeriod() override { return clickTimer_ ? clickTimer_->period() : 0; }
   void setClickTimerPeriod(int32_t milliseconds) override;
   bool dispatchPendingEvents() override;
   bool waitWhileDispatching(int32_t milliseconds) override;
@@ -104,7 +105,8 @@ class Win32MainWindow final : public Platform {
   MainWindowEvents* events_ = nullptr;
   UniqueWindow window_;
   std::map<Control, HWND> controls_;
-  ClickTimerPeriod period_;
+  // Lives and dies with the window.
+  std::optional<Win32ClickTimer> clickTimer_;
   int32_t nextHotkeyId_ = firstHotkeyId;
   // Claims minus releases; the hotkey route is in place while it is positive.
   int32_t outstandingClaims_ = 0;
@@ -140,6 +142,7 @@ bool Win32MainWindow::create() {
   if (window == nullptr) {
     return false;
   }
+  clickTimer_.emplace(window, clickTickMessage);
   // Parents first: the group box comes late in stacking order but must exist before its children.
   for (const bool childrenOfControls : {false, true}) {
     for (const ControlDescription& description : description_.controls) {
@@ -268,8 +271,8 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         events_->onHotkeyChoiceChanged();
       }
       return 0;
-    case WM_TIMER:
-      if (wParam == clickTimerId && events_ != nullptr) {
+    case clickTickMessage:
+      if (clickTimer_ && clickTimer_->takeTick() && events_ != nullptr) {
         events_->onClickTimerTick();
       }
       return 0;
@@ -282,6 +285,7 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
       if (events_ != nullptr) {
         events_->onMainWindowDestroying();
       }
+      clickTimer_.reset();
       PostQuitMessage(0);
       return 0;
   }
@@ -389,15 +393,8 @@ void Win32MainWindow::releaseHotkey(int32_t id) {
 }
 
 void Win32MainWindow::setClickTimerPeriod(int32_t milliseconds) {
-  switch (period_.write(milliseconds)) {
-    case ClickTimerPeriod::Change::start:
-      SetTimer(window_.get(), clickTimerId, static_cast<UINT>(period_.read()), nullptr);
-      break;
-    case ClickTimerPeriod::Change::stop:
-      KillTimer(window_.get(), clickTimerId);
-      break;
-    case ClickTimerPeriod::Change::none:
-      break;
+  if (clickTimer_) {
+    clickTimer_->setPeriod(milliseconds);
   }
 }
 
