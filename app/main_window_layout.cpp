@@ -1,5 +1,7 @@
 #include "app/main_window_layout.h"
 
+#include "app/decimal_input.h"
+
 #include <array>
 #include <string_view>
 
@@ -26,7 +28,7 @@ constexpr auto group = Control::分组框1;
 constexpr platform::ControlDescription controls[] = {
   // name                     kind                        parent  left top  w    h     text                                              items                selected  event
   {Control::选择框_总在最前,   ControlKind::checkBox,       group, {136, 15, 128, 20}, u8"总在最前显示",                              {},                  0, ControlEvent::alwaysOnTopClicked},
-  {Control::超级链接框1,       ControlKind::linkLabel,      {},    {104, 216, 192, 16}, u8"访问鼠标连点器主页",                       {},                  0, ControlEvent::none},
+  {Control::超级链接框1,       ControlKind::linkLabel,      {},    {104, 216, 192, 16}, u8"访问项目主页",                              {},                  0, ControlEvent::none},
   {Control::标签10,            ControlKind::redLabel,       {},    {5, 193, 280, 16},  u8"4、按下设置好的热键即可启动\\停止鼠标点击了", {},                  0, ControlEvent::none},
   {Control::标签9,             ControlKind::redLabel,       {},    {5, 177, 280, 16},  u8"3、根据需要设置启动热键，默认为F8",         {},                  0, ControlEvent::none},
   {Control::标签8,             ControlKind::redLabel,       {},    {5, 160, 280, 16},  u8"2、根据需要选择点击间隔，也可自定义间隔",   {},                  0, ControlEvent::none},
@@ -50,8 +52,22 @@ constexpr platform::ControlDescription controls[] = {
 };
 // clang-format on
 
+constexpr Control tabOrder[] = {
+    Control::组合框_点击类型,   Control::组合框_点击间隔,   Control::组合框_热键,
+    Control::选择框_自定义间隔, Control::编辑框_自定义间隔, Control::选择框_随机时间,
+    Control::编辑框_随机时间,   Control::选择框_总在最前,
+};
+
 }  // namespace
 
-const platform::WindowDescription mainWindowLayout{u8"鼠标连点器", 306, 262, controls};
+const platform::WindowDescription mainWindowLayout{
+    .caption = u8"鼠标连点器",
+    .outerWidth = 306,
+    .outerHeight = 262,
+    .controls = controls,
+    .tabOrder = tabOrder,
+    .decimalInput = {acceptsTypedCharacter, tidiedDecimalText},
+    .linkAddress = u8"" CLICKER_HOME_PAGE,
+};
 
 }  // namespace app

@@ -4,11 +4,12 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_library(clicker_platform STATIC
   platform/win32_click_timer.cpp
+  platform/win32_link_label.cpp
   platform/win32_main_window.cpp
   platform/win32_text.cpp
 )
 target_include_directories(clicker_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(clicker_platform PUBLIC comctl32)
+target_link_libraries(clicker_platform PUBLIC clicker_platform_helpers comctl32 shell32 advapi32)
 
 add_executable(clicker WIN32
   app/start_up.cpp

@@ -9,6 +9,7 @@
 
 #include "platform/unique_handle.h"
 #include "platform/win32_click_timer.h"
+#include "platform/win32_link_label.h"
 #include "platform/win32_text.h"
 
 namespace platform {
@@ -21,6 +22,8 @@ constexpr UINT listItemSelectedMessage = WM_APP + 1;
 constexpr UINT clickTickMessage = WM_APP + 2;
 constexpr int32_t firstHotkeyId = 33001;
 constexpr int dropDownListHeight = 160;
+constexpr COLORREF black = RGB(0, 0, 0);
+constexpr COLORREF red = RGB(255, 0, 0);
 
 using UniqueWindow = Unique<HWND, &DestroyWindow>;
 
@@ -96,7 +99,14 @@ class Win32MainWindow final : public Platform {
     const auto found = controls_.find(name);
     return found == controls_.end() ? nullptr : found->second;
   }
-  static void dispatch(MSG& message);
+  const ControlDescription* describedControl(HWND handle) const;
+  void dispatch(MSG& message);
+  bool preTranslate(const MSG& message);
+  void moveFocus(bool backward) const;
+  LRESULT controlColours(HDC dc, HWND control) const;
+  void tidyDecimalEdit(Control name);
+  static LRESULT CALLBACK decimalEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR rules);
   const ControlDescription* controlWithEvent(ControlEvent event) const;
 
   HINSTANCE instance_;
@@ -107,6 +117,7 @@ class Win32MainWindow final : public Platform {
   std::map<Control, HWND> controls_;
   // Lives and dies with the window.
   std::optional<Win32ClickTimer> clickTimer_;
+  std::optional<Win32LinkLabel> linkLabel_;
   int32_t nextHotkeyId_ = firstHotkeyId;
   // Claims minus releases; the hotkey route is in place while it is positive.
   int32_t outstandingClaims_ = 0;
@@ -179,6 +190,21 @@ bool Win32MainWindow::createControl(const ControlDescription& description) {
   if (!description.items.empty()) {
     SendMessageW(handle, CB_SETCURSEL, description.selectedItem, 0);
   }
+  switch (description.kind) {
+    case ControlKind::dropDownList:
+      // List rows one pixel taller than the default, a little easier to hit.
+      SendMessageW(handle, CB_SETITEMHEIGHT, 0, SendMessageW(handle, CB_GETITEMHEIGHT, 0, 0) + 1);
+      break;
+    case ControlKind::decimalEdit:
+      SetWindowSubclass(handle, decimalEditProc, 0, reinterpret_cast<DWORD_PTR>(&description_.decimalInput));
+      break;
+    case ControlKind::linkLabel:
+      linkLabel_.emplace(handle, std::string(reinterpret_cast<const char*>(description_.linkAddress.data()),
+                                             description_.linkAddress.size()));
+      break;
+    default:
+      break;
+  }
   if (description.kind == ControlKind::groupBox) {
     SetWindowSubclass(handle, groupBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
   }
@@ -207,6 +233,9 @@ int Win32MainWindow::runEventLoop() {
 }
 
 void Win32MainWindow::dispatch(MSG& message) {
+  if (preTranslate(message)) {
+    return;
+  }
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
@@ -276,6 +305,10 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         events_->onClickTimerTick();
       }
       return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return controlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_HOTKEY:
       if (outstandingClaims_ > 0) {
         routeHotkey(static_cast<int32_t>(wParam));
@@ -286,6 +319,7 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         events_->onMainWindowDestroying();
       }
       clickTimer_.reset();
+      linkLabel_.reset();
       PostQuitMessage(0);
       return 0;
   }
@@ -310,6 +344,107 @@ void Win32MainWindow::onCommand(int controlId, int notification, HWND source) {
         (notification == CBN_SELCHANGE && !SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0));
     if (description.event == ControlEvent::listItemSelected && choiceConfirmed) {
       PostMessageW(window_.get(), listItemSelectedMessage, 0, 0);
+    }
+    if (description.kind == ControlKind::decimalEdit && notification == EN_KILLFOCUS) {
+      tidyDecimalEdit(description.name);
+    }
+  }
+}
+
+const ControlDescription* Win32MainWindow::describedControl(HWND handle) const {
+  const int id = GetDlgCtrlID(handle);
+  for (const ControlDescription& description : description_.controls) {
+    if (static_cast<int>(description.name) == id && control(description.name) == handle) {
+      return &description;
+    }
+  }
+  return nullptr;
+}
+
+// Labels, check boxes and the group box lie on the button face; the four instruction lines are red;
+// edit boxes and lists are black on white.
+LRESULT Win32MainWindow::controlColours(HDC dc, HWND handle) const {
+  const ControlDescription* description = describedControl(handle);
+  const ControlKind kind = description != nullptr ? description->kind : ControlKind::dropDownList;
+  if (kind == ControlKind::decimalEdit || kind == ControlKind::dropDownList) {
+    SetTextColor(dc, black);
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  SetTextColor(dc, kind == ControlKind::redLabel ? red : black);
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT CALLBACK Win32MainWindow::decimalEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                                  UINT_PTR, DWORD_PTR rules) {
+  // Characters from an input method reach an edit box as WM_IME_CHAR, which it takes directly.
+  const bool typed = message == WM_CHAR || message == WM_IME_CHAR;
+  if (typed && !reinterpret_cast<const DecimalInputRules*>(rules)->acceptsTypedCharacter(
+                   static_cast<uint32_t>(wParam))) {
+    return 0;
+  }
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(edit, decimalEditProc, 0);
+  }
+  return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+// Pasted text is not filtered; it is tidied into a number, or emptied, when the box loses the focus.
+void Win32MainWindow::tidyDecimalEdit(Control name) {
+  const std::string current = gbkText(name);
+  const std::string tidied = description_.decimalInput.tidiedText(current);
+  if (tidied == current) {
+    return;
+  }
+  const HWND edit = control(name);
+  DWORD selectionStart = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), 0);
+  SetWindowTextW(edit, toWide(tidied).c_str());
+  SendMessageW(edit, EM_SETSEL, selectionStart, selectionStart);
+  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+}
+
+// The window's own keys, seen before any control: Esc closes the window, as the close button does,
+// and Tab and Shift+Tab move the focus in the window's tab order. The random mode's waits run their
+// events through here too.
+bool Win32MainWindow::preTranslate(const MSG& message) {
+  if (message.message != WM_KEYDOWN || !window_ ||
+      (message.hwnd != window_.get() && !IsChild(window_.get(), message.hwnd))) {
+    return false;
+  }
+  switch (message.wParam) {
+    case VK_ESCAPE:
+      SendMessageW(window_.get(), WM_CLOSE, 0, 0);
+      return true;
+    case VK_TAB:
+      moveFocus(GetKeyState(VK_SHIFT) < 0);
+      return true;
+  }
+  return false;
+}
+
+void Win32MainWindow::moveFocus(bool backward) const {
+  const std::span<const Control> order = description_.tabOrder;
+  const int count = static_cast<int>(order.size());
+  const HWND focus = GetFocus();
+  int current = backward ? count : -1;
+  for (int i = 0; i < count; ++i) {
+    const HWND candidate = control(order[i]);
+    if (candidate == focus || IsChild(candidate, focus)) {
+      current = i;
+    }
+  }
+  const int step = backward ? count - 1 : 1;
+  for (int next = (current + step + count) % count, tried = 0; tried < count;
+       next = (next + step) % count, ++tried) {
+    const HWND candidate = control(order[next]);
+    if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) {
+      SetFocus(candidate);
+      if (SendMessageW(candidate, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageW(candidate, EM_SETSEL, 0, -1);
+      }
+      return;
     }
   }
 }
@@ -352,6 +487,13 @@ LRESULT CALLBACK Win32MainWindow::groupBoxProc(HWND groupBox, UINT message, WPAR
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
       return SendMessageW(GetParent(groupBox), message, wParam, lParam);
+    case WM_ERASEBKGND: {
+      // A group box paints only its frame; as the parent of its controls it must fill its inside.
+      RECT area;
+      GetClientRect(groupBox, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area, GetSysColorBrush(COLOR_BTNFACE));
+      return TRUE;
+    }
     case WM_NCDESTROY:
       RemoveWindowSubclass(groupBox, groupBoxProc, 0);
       break;

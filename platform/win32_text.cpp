@@ -19,6 +19,10 @@ std::wstring toWide(std::u8string_view utf8) {
   return wide;
 }
 
+std::wstring toWide(std::string_view utf8) {
+  return toWide(std::u8string_view(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
 std::string toGbk(std::wstring_view utf16) {
   if (utf16.empty()) {
     return {};

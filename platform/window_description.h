@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/controls.h"
@@ -32,12 +33,24 @@ struct ControlDescription {
   ControlEvent event;
 };
 
+// What the decimal edit boxes take: the characters typing may enter (UTF-16 code units), and the
+// text they tidy theirs into when they lose the focus (code page 936 bytes in, ASCII out).
+struct DecimalInputRules {
+  bool (*acceptsTypedCharacter)(uint32_t character);
+  std::string (*tidiedText)(std::string_view text);
+};
+
 struct WindowDescription {
   std::u8string_view caption;
   int32_t outerWidth;
   int32_t outerHeight;
   // In stacking order within each parent, topmost first.
   std::span<const ControlDescription> controls;
+  // The order in which Tab moves the focus; Shift+Tab goes backward.
+  std::span<const Control> tabOrder;
+  DecimalInputRules decimalInput;
+  // The web address the link label opens.
+  std::u8string_view linkAddress;
 };
 
 }  // namespace platform

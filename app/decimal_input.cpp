@@ -1,0 +1,171 @@
+#include "app/decimal_input.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace app {
+
+bool acceptsTypedCharacter(uint32_t character) {
+  if (character < 32) {
+    return true;
+  }
+  return (character >= '0' && character <= '9') || character == '-' || character == '.';
+}
+
+namespace {
+
+constexpr int kSignificantDigits = 6;
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The decimal number the text begins with, 0 when none does. Only the accepted prefix goes to strtod, so
+// its hex, "inf" and "nan" forms never come into play.
+double leadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && isSpace(text[i])) {
+    ++i;
+  }
+  const size_t begin = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    ++i;
+  }
+  size_t mantissaDigits = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    ++mantissaDigits;
+  }
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && isDigit(text[i]); ++i) {
+      ++mantissaDigits;
+    }
+  }
+  if (mantissaDigits == 0) {
+    return 0.0;
+  }
+  size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+      ++i;
+    }
+    if (i < text.size() && isDigit(text[i])) {
+      while (i < text.size() && isDigit(text[i])) {
+        ++i;
+      }
+      end = i;
+    }
+  }
+  const std::string number(text.substr(begin, end - begin));
+  return std::strtod(number.c_str(), nullptr);
+}
+
+// The double rounded to single precision. Values from halfway between FLT_MAX and 2^128 upwards round to
+// infinity; they are sorted out first because converting them is undefined behaviour.
+float toSingle(double value) {
+  const double overflowThreshold = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
+  if (std::fabs(value) >= overflowThreshold) {
+    const float infinity = std::numeric_limits<float>::infinity();
+    return std::signbit(value) ? -infinity : infinity;
+  }
+  return static_cast<float>(value);
+}
+
+// A nonzero finite magnitude rounded to six significant digits, halves away from zero.
+struct Rounded {
+  std::string digits;  // exactly kSignificantDigits digits, the first nonzero
+  int exponent;        // decimal exponent of the first digit
+};
+
+Rounded roundToSignificantDigits(float magnitude) {
+  // A float widened to double is exact, and its exact decimal expansion has at most 112 significant
+  // digits (the subnormals' 2^-149 scale), so 120 digits after the point print it exactly and the
+  // rounding below sees the true digits: no double rounding at a half.
+  char buffer[160];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(magnitude),
+                                    std::chars_format::scientific, 120);
+  const std::string_view printed(buffer, static_cast<size_t>(result.ptr - buffer));
+  const size_t e = printed.find('e');
+  std::string digits;
+  for (char c : printed.substr(0, e)) {
+    if (isDigit(c)) {
+      digits += c;
+    }
+  }
+  int exponent = 0;
+  std::from_chars(printed.data() + e + (printed[e + 1] == '+' ? 2 : 1), printed.data() + printed.size(),
+                  exponent);
+
+  const bool roundUp = digits[kSignificantDigits] >= '5';
+  digits.resize(kSignificantDigits);
+  if (roundUp) {
+    size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') {
+      digits[i - 1] = '0';
+      --i;
+    }
+    if (i > 0) {
+      ++digits[i - 1];
+    } else {
+      digits.insert(digits.begin(), '1');
+      digits.pop_back();
+      ++exponent;
+    }
+  }
+  return {digits, exponent};
+}
+
+std::string withoutTrailingZeros(std::string digits) {
+  while (!digits.empty() && digits.back() == '0') {
+    digits.pop_back();
+  }
+  return digits;
+}
+
+// Written the way "%.6g" writes it, with the exponent always in three digits so the text does not depend
+// on the runtime the program is built with.
+std::string formatted(const Rounded& r) {
+  std::string text;
+  if (r.exponent < -4 || r.exponent >= kSignificantDigits) {
+    text += r.digits[0];
+    const std::string fraction = withoutTrailingZeros(r.digits.substr(1));
+    if (!fraction.empty()) {
+      text += '.' + fraction;
+    }
+    text += r.exponent < 0 ? "e-" : "e+";
+    const std::string exponentDigits = std::to_string(std::abs(r.exponent));
+    text += std::string(exponentDigits.size() < 3 ? 3 - exponentDigits.size() : 0, '0') + exponentDigits;
+  } else if (r.exponent >= 0) {
+    const size_t integerDigits = static_cast<size_t>(r.exponent) + 1;
+    text = r.digits.substr(0, integerDigits);
+    const std::string fraction = withoutTrailingZeros(r.digits.substr(integerDigits));
+    if (!fraction.empty()) {
+      text += '.' + fraction;
+    }
+  } else {
+    text = "0." + std::string(static_cast<size_t>(-r.exponent - 1), '0') + withoutTrailingZeros(r.digits);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string tidiedDecimalText(std::string_view text) {
+  const float value = toSingle(leadingNumber(text));
+  // Zero of either sign empties the box, as does a number beyond single precision: the box then holds
+  // only numbers, and an empty box reads as 0 anyway.
+  if (value == 0.0f || !std::isfinite(value)) {
+    return {};
+  }
+  const std::string sign = std::signbit(value) ? "-" : "";
+  return sign + formatted(roundToSignificantDigits(std::fabs(value)));
+}
+
+}  // namespace app
