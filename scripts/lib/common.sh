@@ -84,4 +84,10 @@ ensure_wine_prefix() {
     wineboot --init >/dev/null 2>&1
     wineserver -w
   fi
+  # Without a window manager Wine waits up to two seconds for each framed window it destroys;
+  # windows it draws itself close at once.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+  fi
 }

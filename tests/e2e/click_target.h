@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/unique_handle.h"
+
+namespace e2e {
+
+// A window of the test's own, clear of the clicker's window, that notes when each mouse button goes
+// down on it. It receives clicks only while its thread pumps messages (pumpMessagesFor).
+class ClickTarget {
+ public:
+  ClickTarget();
+  ClickTarget(const ClickTarget&) = delete;
+  ClickTarget& operator=(const ClickTarget&) = delete;
+  ~ClickTarget() = default;
+
+  bool exists() const { return static_cast<bool>(window_); }
+  // Puts the mouse cursor at the window's centre, where the clicker then clicks.
+  void putCursorAtCentre() const;
+  // GetTickCount values of the button presses so far.
+  const std::vector<DWORD>& leftPresses() const { return leftPresses_; }
+  const std::vector<DWORD>& rightPresses() const { return rightPresses_; }
+  void forgetPresses();
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  platform::Unique<HWND, &DestroyWindow> window_;
+  std::vector<DWORD> leftPresses_;
+  std::vector<DWORD> rightPresses_;
+};
+
+}  // namespace e2e
