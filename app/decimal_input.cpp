@@ -1,6 +1,5 @@
 #include "app/decimal_input.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -84,24 +83,35 @@ struct Rounded {
   int exponent;        // decimal exponent of the first digit
 };
 
-Rounded roundToSignificantDigits(float magnitude) {
-  // A float widened to double is exact, and its exact decimal expansion has at most 112 significant
-  // digits (the subnormals' 2^-149 scale), so 120 digits after the point print it exactly and the
-  // rounding below sees the true digits: no double rounding at a half.
-  char buffer[160];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(magnitude),
-                                    std::chars_format::scientific, 120);
-  const std::string_view printed(buffer, static_cast<size_t>(result.ptr - buffer));
-  const size_t e = printed.find('e');
-  std::string digits;
-  for (char c : printed.substr(0, e)) {
-    if (isDigit(c)) {
-      digits += c;
-    }
+// The digit string times a small factor, in place.
+void multiplyDigits(std::string& digits, int factor) {
+  int carry = 0;
+  for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+    const int product = (*digit - '0') * factor + carry;
+    *digit = static_cast<char>('0' + product % 10);
+    carry = product / 10;
   }
-  int exponent = 0;
-  std::from_chars(printed.data() + e + (printed[e + 1] == '+' ? 2 : 1), printed.data() + printed.size(),
-                  exponent);
+  for (; carry > 0; carry /= 10) {
+    digits.insert(digits.begin(), static_cast<char>('0' + carry % 10));
+  }
+}
+
+Rounded roundToSignificantDigits(float magnitude) {
+  // The float is m * 2^e with a whole m of 24 bits, so its exact decimal digits are those of the whole
+  // number m * 2^e, or of m * 5^-e scaled by 10^e when e is negative: at most 112 digits, worked out
+  // exactly, so the rounding below sees the true digits and judges halves right.
+  int e = 0;
+  const float fraction = std::frexp(magnitude, &e);
+  const auto m = static_cast<uint32_t>(std::ldexp(fraction, 24));
+  e -= 24;
+  std::string digits = std::to_string(m);
+  for (int i = 0; i < std::abs(e); ++i) {
+    multiplyDigits(digits, e > 0 ? 2 : 5);
+  }
+  int exponent = static_cast<int>(digits.size()) - 1 - (e < 0 ? -e : 0);
+  if (digits.size() <= kSignificantDigits) {
+    digits.resize(kSignificantDigits + 1, '0');
+  }
 
   const bool roundUp = digits[kSignificantDigits] >= '5';
   digits.resize(kSignificantDigits);
