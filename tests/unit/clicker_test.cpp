@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "clicking/captions.h"
-#include "fake_platform.h"
+#include "fake_clicker.h"
 
 namespace clicking {
 namespace {
@@ -11,17 +11,9 @@ namespace {
 using platform::Control;
 using platform::MouseButton;
 
-constexpr int32_t hotkey = 33001;
+constexpr int32_t hotkey = FakeClicker::hotkey;
 
-class ClickerTest : public ::testing::Test {
- protected:
-  ClickerTest() { clicker.hotkeyId = hotkey; }
-
-  void press() { clicker.onHotkeyNotification(hotkey, 0); }
-
-  FakePlatform fake;
-  Clicker clicker{fake};
-};
+class ClickerTest : public ::testing::Test, protected FakeClicker {};
 
 TEST_F(ClickerTest, PressesStartAndStopTheListInterval) {
   press();
@@ -68,13 +60,11 @@ TEST_F(ClickerTest, CustomBoxChoosesTheEditText) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.customText);
-    FakePlatform platform;
-    Clicker custom(platform);
-    custom.hotkeyId = hotkey;
-    platform.checked[Control::选择框_自定义间隔] = c.customTicked;
-    platform.texts[Control::编辑框_自定义间隔] = c.customText;
-    custom.onHotkeyNotification(hotkey, 0);
-    EXPECT_EQ(platform.clickTimerPeriod(), c.period);
+    FakeClicker custom;
+    custom.fake.checked[Control::选择框_自定义间隔] = c.customTicked;
+    custom.fake.texts[Control::编辑框_自定义间隔] = c.customText;
+    custom.press();
+    EXPECT_EQ(custom.fake.clickTimerPeriod(), c.period);
   }
 }
 
@@ -83,17 +73,15 @@ TEST_F(ClickerTest, CustomBoxChoosesTheEditText) {
 TEST_F(ClickerTest, IntervalOfNoMillisecondsLeavesTheTimerStopped) {
   for (const char* text : {"0", "", "abc", "-1", "0.0001", "-0.5"}) {
     SCOPED_TRACE(text);
-    FakePlatform platform;
-    Clicker custom(platform);
-    custom.hotkeyId = hotkey;
-    platform.checked[Control::选择框_自定义间隔] = true;
-    platform.texts[Control::编辑框_自定义间隔] = text;
+    FakeClicker custom;
+    custom.fake.checked[Control::选择框_自定义间隔] = true;
+    custom.fake.texts[Control::编辑框_自定义间隔] = text;
     for (int pressNumber = 0; pressNumber < 2; ++pressNumber) {
-      custom.onHotkeyNotification(hotkey, 0);
-      EXPECT_EQ(platform.clickTimerPeriod(), 0);
-      EXPECT_EQ(platform.captions.back(), startedCaption);
+      custom.press();
+      EXPECT_EQ(custom.fake.clickTimerPeriod(), 0);
+      EXPECT_EQ(custom.fake.captions.back(), startedCaption);
     }
-    EXPECT_TRUE(platform.timerStarts.empty());
+    EXPECT_TRUE(custom.fake.timerStarts.empty());
   }
 }
 

@@ -7,7 +7,7 @@
 #include "clicking/captions.h"
 #include "clicking/clicker.h"
 #include "clicking/random_between.h"
-#include "fake_platform.h"
+#include "fake_clicker.h"
 
 namespace clicking {
 namespace {
@@ -15,20 +15,11 @@ namespace {
 using platform::Control;
 using platform::MouseButton;
 
-constexpr int32_t hotkey = 33001;
-
 // The random box is ticked; events that arrive inside the mode's pauses are scripted per test.
-class RandomClickingTest : public ::testing::Test {
+class RandomClickingTest : public ::testing::Test, protected FakeClicker {
  protected:
-  RandomClickingTest() {
-    clicker.hotkeyId = hotkey;
-    fake.checked[Control::选择框_随机时间] = true;
-  }
+  RandomClickingTest() { fake.checked[Control::选择框_随机时间] = true; }
 
-  void press() { clicker.onHotkeyNotification(hotkey, 0); }
-
-  FakePlatform fake;
-  Clicker clicker{fake};
   int waitCount = 0;
   int dispatchCount = 0;
 };
@@ -92,21 +83,19 @@ TEST_F(RandomClickingTest, ButtonAndMaximumAreReadAnewForEveryClick) {
 TEST_F(RandomClickingTest, MaximumOfNothingStillLetsTheStopPressThrough) {
   for (const char* maximum : {"0", "", "abc", "-1", "0.9", "3000000"}) {
     SCOPED_TRACE(maximum);
-    FakePlatform platform;
-    Clicker random(platform);
-    random.hotkeyId = hotkey;
-    platform.checked[Control::选择框_随机时间] = true;
-    platform.texts[Control::编辑框_随机时间] = maximum;
+    FakeClicker random;
+    random.fake.checked[Control::选择框_随机时间] = true;
+    random.fake.texts[Control::编辑框_随机时间] = maximum;
     int dispatches = 0;
-    platform.duringDispatch = [&] {
+    random.fake.duringDispatch = [&] {
       if (++dispatches == 5) {
-        random.onHotkeyNotification(hotkey, 0);
+        random.press();
       }
     };
-    random.onHotkeyNotification(hotkey, 0);
-    EXPECT_EQ(platform.clicks.size(), 4u);
+    random.press();
+    EXPECT_EQ(random.fake.clicks.size(), 4u);
     // "3000000" s is beyond 2^31 - 1 ms and wraps negative: pauses of 0 as well.
-    EXPECT_EQ(platform.waits, std::vector<int32_t>(4, 0));
+    EXPECT_EQ(random.fake.waits, std::vector<int32_t>(4, 0));
   }
 }
 
