@@ -4,6 +4,8 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_library(clicker_platform STATIC
   platform/win32_click_timer.cpp
+  platform/win32_decimal_edit.cpp
+  platform/win32_keyboard_navigation.cpp
   platform/win32_link_label.cpp
   platform/win32_main_window.cpp
   platform/win32_text.cpp

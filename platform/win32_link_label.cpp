@@ -94,8 +94,7 @@ void Win32LinkLabel::paint() const {
   const HGDIOBJ previousFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, visited_ ? visitedColour : hovered_ ? hoveredColour : linkColour);
-  std::wstring text(GetWindowTextLengthW(label_) + 1, L'\0');
-  text.resize(GetWindowTextW(label_, text.data(), static_cast<int>(text.size())));
+  const std::wstring text = windowText(label_);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
   SelectObject(dc, previousFont);

@@ -6,9 +6,12 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "platform/unique_handle.h"
 #include "platform/win32_click_timer.h"
+#include "platform/win32_decimal_edit.h"
+#include "platform/win32_keyboard_navigation.h"
 #include "platform/win32_link_label.h"
 #include "platform/win32_text.h"
 
@@ -101,12 +104,7 @@ class Win32MainWindow final : public Platform {
   }
   const ControlDescription* describedControl(HWND handle) const;
   void dispatch(MSG& message);
-  bool preTranslate(const MSG& message);
-  void moveFocus(bool backward) const;
   LRESULT controlColours(HDC dc, HWND control) const;
-  void tidyDecimalEdit(Control name);
-  static LRESULT CALLBACK decimalEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR rules);
   const ControlDescription* controlWithEvent(ControlEvent event) const;
 
   HINSTANCE instance_;
@@ -115,6 +113,7 @@ class Win32MainWindow final : public Platform {
   MainWindowEvents* events_ = nullptr;
   UniqueWindow window_;
   std::map<Control, HWND> controls_;
+  std::vector<HWND> tabStops_;
   // Lives and dies with the window.
   std::optional<Win32ClickTimer> clickTimer_;
   std::optional<Win32LinkLabel> linkLabel_;
@@ -166,6 +165,9 @@ bool Win32MainWindow::create() {
     SetWindowPos(control(description.name), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  for (const Control name : description_.tabOrder) {
+    tabStops_.push_back(control(name));
+  }
   return true;
 }
 
@@ -196,7 +198,7 @@ bool Win32MainWindow::createControl(const ControlDescription& description) {
       SendMessageW(handle, CB_SETITEMHEIGHT, 0, SendMessageW(handle, CB_GETITEMHEIGHT, 0, 0) + 1);
       break;
     case ControlKind::decimalEdit:
-      SetWindowSubclass(handle, decimalEditProc, 0, reinterpret_cast<DWORD_PTR>(&description_.decimalInput));
+      filterDecimalTyping(handle, description_.decimalInput);
       break;
     case ControlKind::linkLabel:
       linkLabel_.emplace(handle, std::string(reinterpret_cast<const char*>(description_.linkAddress.data()),
@@ -232,8 +234,9 @@ int Win32MainWindow::runEventLoop() {
   return static_cast<int>(message.wParam);
 }
 
+// Every event, in the event loop and in the random mode's waits alike, passes the window's own keys.
 void Win32MainWindow::dispatch(MSG& message) {
-  if (preTranslate(message)) {
+  if (handleWindowKeys(message, window_.get(), tabStops_)) {
     return;
   }
   TranslateMessage(&message);
@@ -285,6 +288,7 @@ LRESULT CALLBACK Win32MainWindow::windowProc(HWND window, UINT message, WPARAM w
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->window_.release();
     self->controls_.clear();
+    self->tabStops_.clear();
     return DefWindowProcW(window, message, wParam, lParam);
   }
   return self->handleMessage(message, wParam, lParam);
@@ -346,7 +350,7 @@ void Win32MainWindow::onCommand(int controlId, int notification, HWND source) {
       PostMessageW(window_.get(), listItemSelectedMessage, 0, 0);
     }
     if (description.kind == ControlKind::decimalEdit && notification == EN_KILLFOCUS) {
-      tidyDecimalEdit(description.name);
+      tidyDecimalEdit(source, description_.decimalInput);
     }
   }
 }
@@ -374,79 +378,6 @@ LRESULT Win32MainWindow::controlColours(HDC dc, HWND handle) const {
   SetTextColor(dc, kind == ControlKind::redLabel ? red : black);
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-LRESULT CALLBACK Win32MainWindow::decimalEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                                  UINT_PTR, DWORD_PTR rules) {
-  // Characters from an input method reach an edit box as WM_IME_CHAR, which it takes directly.
-  const bool typed = message == WM_CHAR || message == WM_IME_CHAR;
-  if (typed && !reinterpret_cast<const DecimalInputRules*>(rules)->acceptsTypedCharacter(
-                   static_cast<uint32_t>(wParam))) {
-    return 0;
-  }
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(edit, decimalEditProc, 0);
-  }
-  return DefSubclassProc(edit, message, wParam, lParam);
-}
-
-// Pasted text is not filtered; it is tidied into a number, or emptied, when the box loses the focus.
-void Win32MainWindow::tidyDecimalEdit(Control name) {
-  const std::string current = gbkText(name);
-  const std::string tidied = description_.decimalInput.tidiedText(current);
-  if (tidied == current) {
-    return;
-  }
-  const HWND edit = control(name);
-  DWORD selectionStart = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), 0);
-  SetWindowTextW(edit, toWide(tidied).c_str());
-  SendMessageW(edit, EM_SETSEL, selectionStart, selectionStart);
-  SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-}
-
-// The window's own keys, seen before any control: Esc closes the window, as the close button does,
-// and Tab and Shift+Tab move the focus in the window's tab order. The random mode's waits run their
-// events through here too.
-bool Win32MainWindow::preTranslate(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !window_ ||
-      (message.hwnd != window_.get() && !IsChild(window_.get(), message.hwnd))) {
-    return false;
-  }
-  switch (message.wParam) {
-    case VK_ESCAPE:
-      SendMessageW(window_.get(), WM_CLOSE, 0, 0);
-      return true;
-    case VK_TAB:
-      moveFocus(GetKeyState(VK_SHIFT) < 0);
-      return true;
-  }
-  return false;
-}
-
-void Win32MainWindow::moveFocus(bool backward) const {
-  const std::span<const Control> order = description_.tabOrder;
-  const int count = static_cast<int>(order.size());
-  const HWND focus = GetFocus();
-  int current = backward ? count : -1;
-  for (int i = 0; i < count; ++i) {
-    const HWND candidate = control(order[i]);
-    if (candidate == focus || IsChild(candidate, focus)) {
-      current = i;
-    }
-  }
-  const int step = backward ? count - 1 : 1;
-  for (int next = (current + step + count) % count, tried = 0; tried < count;
-       next = (next + step) % count, ++tried) {
-    const HWND candidate = control(order[next]);
-    if (IsWindowVisible(candidate) && IsWindowEnabled(candidate)) {
-      SetFocus(candidate);
-      if (SendMessageW(candidate, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessageW(candidate, EM_SETSEL, 0, -1);
-      }
-      return;
-    }
-  }
 }
 
 // The hotkey reaches the handler through the hidden receiver label, which raises the notification
@@ -558,10 +489,7 @@ int32_t Win32MainWindow::selectedIndex(Control comboBox) {
 }
 
 std::string Win32MainWindow::gbkText(Control name) {
-  const HWND handle = control(name);
-  std::wstring text(GetWindowTextLengthW(handle) + 1, L'\0');
-  text.resize(GetWindowTextW(handle, text.data(), static_cast<int>(text.size())));
-  return toGbk(text);
+  return toGbk(windowText(control(name)));
 }
 
 }  // namespace

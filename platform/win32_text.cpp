@@ -35,4 +35,10 @@ std::string toGbk(std::wstring_view utf16) {
   return gbk;
 }
 
+std::wstring windowText(HWND window) {
+  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+  text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
 }  // namespace platform
