@@ -11,7 +11,9 @@ packages=(
   fonts-wqy-microhei locales
 )
 
+# Installs the project's packages, and any named as arguments, that are missing.
 ensure_packages() {
+  packages+=("$@")
   local missing=()
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
