@@ -41,6 +41,9 @@ void ClickingFixture::useCustomInterval(const std::wstring& seconds) {
   ASSERT_TRUE(isChecked(control(Control::选择框_自定义间隔)));
   setText(control(Control::编辑框_自定义间隔), seconds);
   ASSERT_EQ(controlText(control(Control::编辑框_自定义间隔)), seconds);
+  // On a fresh display the pointer can briefly jump back to where it started after a click on the
+  // clicker's window, so the cursor is put back over the target before clicking starts.
+  target_.putCursorAtCentre();
 }
 
 }  // namespace e2e

@@ -5,9 +5,12 @@
 namespace e2e {
 namespace {
 
+// Stops after a while even if messages keep coming, as clicks do from a clicker that pauses 0 ms,
+// so a caller's deadline and condition are still checked.
 void dispatchWaitingMessages() {
+  const ULONGLONG until = GetTickCount64() + 50;
   MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (GetTickCount64() < until && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
