@@ -40,9 +40,9 @@ LRESULT CALLBACK ClickTarget::windowProc(HWND window, UINT message, WPARAM wPara
   auto* self = reinterpret_cast<ClickTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self != nullptr) {
     if (message == WM_LBUTTONDOWN) {
-      self->leftPresses_.push_back(GetTickCount());
+      self->leftPresses_.push_back(static_cast<DWORD>(GetMessageTime()));
     } else if (message == WM_RBUTTONDOWN) {
-      self->rightPresses_.push_back(GetTickCount());
+      self->rightPresses_.push_back(static_cast<DWORD>(GetMessageTime()));
     } else if (message == WM_NCDESTROY) {
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     }

@@ -20,7 +20,8 @@ class ClickTarget {
   bool exists() const { return static_cast<bool>(window_); }
   // Puts the mouse cursor at the window's centre, where the clicker then clicks.
   void putCursorAtCentre() const;
-  // GetTickCount values of the button presses so far.
+  // When each button press happened, on the GetTickCount clock: the input's own time, not when this
+  // thread got round to it, so a backlog of clicks does not shift them.
   const std::vector<DWORD>& leftPresses() const { return leftPresses_; }
   const std::vector<DWORD>& rightPresses() const { return rightPresses_; }
   void forgetPresses();
