@@ -10,7 +10,7 @@ constexpr int margin = 50;
 }  // namespace
 
 // At the top right of the screen: the clicker's window is centred and leaves that corner free.
-ClickTarget::ClickTarget() {
+ClickTarget::ClickTarget(Activation activation) {
   // Without CS_DBLCLKS a quick second press arrives as a press, not as a double click.
   static const bool registered = [] {
     WNDCLASSEXW windowClass{};
@@ -25,10 +25,11 @@ ClickTarget::ClickTarget() {
   if (!registered) {
     return;
   }
-  window_.reset(CreateWindowExW(0, className, L"E2E click target", WS_POPUP | WS_BORDER,
+  const DWORD extendedStyle = activation == Activation::never ? WS_EX_NOACTIVATE : 0;
+  window_.reset(CreateWindowExW(extendedStyle, className, L"E2E click target", WS_POPUP | WS_BORDER,
                                 GetSystemMetrics(SM_CXSCREEN) - size - margin, margin, size, size, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), this));
-  ShowWindow(window_.get(), SW_SHOW);
+  ShowWindow(window_.get(), activation == Activation::never ? SW_SHOWNOACTIVATE : SW_SHOW);
   UpdateWindow(window_.get());
 }
 
@@ -36,6 +37,9 @@ LRESULT CALLBACK ClickTarget::windowProc(HWND window, UINT message, WPARAM wPara
   if (message == WM_NCCREATE) {
     SetWindowLongPtrW(window, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+  }
+  if (message == WM_MOUSEACTIVATE && (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE)) {
+    return MA_NOACTIVATE;
   }
   auto* self = reinterpret_cast<ClickTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self != nullptr) {

@@ -12,12 +12,16 @@ namespace e2e {
 // down on it. It receives clicks only while its thread pumps messages (pumpMessagesFor).
 class ClickTarget {
  public:
-  ClickTarget();
+  // A target that never activates leaves the keyboard with the clicker's window while it is clicked.
+  enum class Activation { onClick, never };
+
+  explicit ClickTarget(Activation activation = Activation::onClick);
   ClickTarget(const ClickTarget&) = delete;
   ClickTarget& operator=(const ClickTarget&) = delete;
   ~ClickTarget() = default;
 
   bool exists() const { return static_cast<bool>(window_); }
+  HWND window() const { return window_.get(); }
   // Puts the mouse cursor at the window's centre, where the clicker then clicks.
   void putCursorAtCentre() const;
   // When each button press happened, on the GetTickCount clock: the input's own time, not when this

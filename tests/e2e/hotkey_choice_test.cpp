@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/unique_handle.h"
+#include "tests/e2e/click_target.h"
 #include "tests/e2e/clicker_fixture.h"
 #include "tests/e2e/control_access.h"
 #include "tests/e2e/keyboard.h"
@@ -25,55 +26,6 @@ constexpr int itemF8 = 7;
 
 // Long enough for a key press to have shown its effect, even on a loaded machine.
 constexpr DWORD reactionTime = 400;
-
-// A window of the test's own that counts the left presses it receives but, unlike a click target
-// that activates, never takes the keyboard away from the clicker's window.
-class QuietTarget {
- public:
-  QuietTarget() {
-    static const bool registered = [] {
-      WNDCLASSEXW windowClass{};
-      windowClass.cbSize = sizeof windowClass;
-      windowClass.lpfnWndProc = windowProc;
-      windowClass.hInstance = GetModuleHandleW(nullptr);
-      windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-      windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-      windowClass.lpszClassName = L"E2eQuietTarget";
-      return RegisterClassExW(&windowClass) != 0;
-    }();
-    if (!registered) {
-      return;
-    }
-    // At the top right, clear of the centred clicker window and of its open lists.
-    constexpr int size = 200;
-    window_.reset(CreateWindowExW(WS_EX_NOACTIVATE, L"E2eQuietTarget", L"E2E quiet target",
-                                  WS_POPUP | WS_BORDER, GetSystemMetrics(SM_CXSCREEN) - size - 50, 50, size,
-                                  size, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
-  }
-  QuietTarget(const QuietTarget&) = delete;
-  QuietTarget& operator=(const QuietTarget&) = delete;
-
-  bool exists() const { return static_cast<bool>(window_); }
-  void putCursorOnIt() const { moveMouseTo(centreOf(window_.get())); }
-  size_t presses() const { return presses_; }
-
- private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEACTIVATE) {
-      return MA_NOACTIVATE;
-    }
-    auto* self = reinterpret_cast<QuietTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self != nullptr && message == WM_LBUTTONDOWN) {
-      ++self->presses_;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-
-  platform::Unique<HWND, &DestroyWindow> window_;
-  size_t presses_ = 0;
-};
 
 // A hotkey the test itself holds, as another program would; its presses come to the test's thread.
 class HeldHotkey {
@@ -135,7 +87,7 @@ class HotkeyChoice : public ClickerFixture {
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ClickerFixture::SetUp());
     ASSERT_TRUE(target_.exists());
-    target_.putCursorOnIt();
+    moveMouseTo(centreOf(target_.window()));
     pumpMessagesFor(200);
   }
 
@@ -219,26 +171,27 @@ class HotkeyChoice : public ClickerFixture {
 
   // The key starts clicking at the cursor, and a second press stops it.
   void expectToggles(WORD key) {
-    target_.putCursorOnIt();
+    moveMouseTo(centreOf(target_.window()));
     pressKey(key);
     ASSERT_TRUE(captionBecomes(mainWindow(), startedCaption));
-    const size_t pressesAtStart = target_.presses();
-    EXPECT_TRUE(waitUntil([&] { return target_.presses() > pressesAtStart; })) << "it never clicked";
+    const size_t pressesAtStart = target_.leftPresses().size();
+    EXPECT_TRUE(waitUntil([&] { return target_.leftPresses().size() > pressesAtStart; }))
+        << "it never clicked";
     pressKey(key);
     ASSERT_TRUE(captionBecomes(mainWindow(), stoppedCaption));
   }
 
   void expectIgnored(WORD key) {
-    target_.putCursorOnIt();
+    moveMouseTo(centreOf(target_.window()));
     const std::wstring caption = windowText(mainWindow());
-    const size_t presses = target_.presses();
+    const size_t presses = target_.leftPresses().size();
     pressKey(key);
     pumpMessagesFor(reactionTime);
     EXPECT_EQ(windowText(mainWindow()), caption);
-    EXPECT_EQ(target_.presses(), presses);
+    EXPECT_EQ(target_.leftPresses().size(), presses);
   }
 
-  QuietTarget target_;
+  ClickTarget target_{ClickTarget::Activation::never};
 };
 
 class ChoosingAKey : public HotkeyChoice, public testing::WithParamInterface<Way> {};
@@ -289,25 +242,26 @@ TEST_F(HotkeyChoice, KeyHeldElsewhereLeavesNoHotkeyUntilAFreeOneIsChosen) {
 
 TEST_F(HotkeyChoice, ClickingGoesOnUntilTheNewKeyStopsIt) {
   ASSERT_NO_FATAL_FAILURE(focusHotkeyList());
-  target_.putCursorOnIt();
+  moveMouseTo(centreOf(target_.window()));
   pressKey(VK_F8);
   ASSERT_TRUE(captionBecomes(mainWindow(), startedCaption));
-  ASSERT_TRUE(waitUntil([&] { return target_.presses() > 0; })) << "it never clicked";
+  ASSERT_TRUE(waitUntil([&] { return target_.leftPresses().size() > 0; })) << "it never clicked";
 
   ASSERT_NO_FATAL_FAILURE(choose(itemF5, Way::arrowKeys));
   // F8 no longer stops it.
   pressKey(VK_F8);
-  const size_t pressesAfterChoice = target_.presses();
+  const size_t pressesAfterChoice = target_.leftPresses().size();
   pumpMessagesFor(1000);
   EXPECT_EQ(windowText(mainWindow()), startedCaption);
-  EXPECT_GE(target_.presses(), pressesAfterChoice + 3) << "0.1 s gives about 10 clicks in a second";
+  EXPECT_GE(target_.leftPresses().size(), pressesAfterChoice + 3)
+      << "0.1 s gives about 10 clicks in a second";
 
   pressKey(VK_F5);
   ASSERT_TRUE(captionBecomes(mainWindow(), stoppedCaption));
   pumpMessagesFor(300);
-  const size_t pressesAtStop = target_.presses();
+  const size_t pressesAtStop = target_.leftPresses().size();
   pumpMessagesFor(500);
-  EXPECT_EQ(target_.presses(), pressesAtStop) << "clicks went on after the stop";
+  EXPECT_EQ(target_.leftPresses().size(), pressesAtStop) << "clicks went on after the stop";
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <iostream>
@@ -16,6 +15,7 @@
 #include "tests/e2e/control_access.h"
 #include "tests/e2e/keyboard.h"
 #include "tests/e2e/message_pump.h"
+#include "tests/e2e/process_usage.h"
 
 namespace e2e {
 namespace {
@@ -201,32 +201,6 @@ INSTANTIATE_TEST_SUITE_P(RandomClicking, RandomClickingClose, testing::Values(L"
                          [](const testing::TestParamInfo<std::wstring>& info) {
                            return info.param == L"0" ? "NoPauses" : "PausesUpTo5s";
                          });
-
-ULONGLONG toHundredsOfNanoseconds(const FILETIME& time) {
-  return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-}
-
-// Kernel plus user time of the process's threads, in 100 ns units. Summed thread by thread because
-// Wine's GetProcessTimes leaves out most of another process's time.
-ULONGLONG processorTime(DWORD processId) {
-  const platform::Unique<HANDLE, &CloseHandle> snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  ULONGLONG sum = 0;
-  for (BOOL found = Thread32First(snapshot.get(), &entry); found;
-       found = Thread32Next(snapshot.get(), &entry)) {
-    if (entry.th32OwnerProcessID != processId) {
-      continue;
-    }
-    const platform::Unique<HANDLE, &CloseHandle> thread(
-        OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ThreadID));
-    FILETIME created, exited, kernel, user;
-    if (thread && GetThreadTimes(thread.get(), &created, &exited, &kernel, &user)) {
-      sum += toHundredsOfNanoseconds(kernel) + toHundredsOfNanoseconds(user);
-    }
-  }
-  return sum;
-}
 
 // The pauses sleep. A loop that polled for messages instead would cost about half a core under Wine,
 // whose server takes the rest, and a whole one on Windows.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <tlhelp32.h>
 
 #include <iostream>
 #include <string>
@@ -14,6 +13,7 @@
 #include "tests/e2e/control_access.h"
 #include "tests/e2e/keyboard.h"
 #include "tests/e2e/message_pump.h"
+#include "tests/e2e/process_usage.h"
 
 namespace e2e {
 namespace {
@@ -49,18 +49,6 @@ bool showsMenu(DWORD thread) {
   bool found = false;
   EnumThreadWindows(thread, noteShownMenu, reinterpret_cast<LPARAM>(&found));
   return found;
-}
-
-size_t threadCount(DWORD processId) {
-  const platform::Unique<HANDLE, &CloseHandle> snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  size_t count = 0;
-  for (BOOL found = Thread32First(snapshot.get(), &entry); found;
-       found = Thread32Next(snapshot.get(), &entry)) {
-    count += entry.th32OwnerProcessID == processId ? 1 : 0;
-  }
-  return count;
 }
 
 // The system menu's modal loop runs the window's thread while it is open. A menu tracks the mouse
@@ -111,7 +99,7 @@ TEST_F(TimerRate, ClosingAtTheShortestIntervalEndsEveryThread) {
   ASSERT_TRUE(waitUntil([&] { return target_.leftPresses().size() >= 10; })) << "it hardly clicked";
   DWORD processId = 0;
   GetWindowThreadProcessId(mainWindow(), &processId);
-  const size_t threads = threadCount(processId);
+  const size_t threads = threadsOf(processId).size();
   std::cout << "[          ] threads while clicking: " << threads << "\n";
   EXPECT_GE(threads, 2u) << "no timer thread beside the window's";
 
