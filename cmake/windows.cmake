@@ -19,6 +19,19 @@ add_executable(clicker WIN32
   resources/clicker.rc
 )
 target_link_libraries(clicker PRIVATE clicker_logic clicker_platform)
+if(MSVC)
+  # The manifest is one of the program's resources.
+  target_link_options(clicker PRIVATE /MANIFEST:NO)
+endif()
 
-add_subdirectory(tests/e2e)
-add_subdirectory(tests/platform)
+# The Windows test programs and the benchmark, with GoogleTest built from its sources where they
+# are (a Debian machine cross-building); without them only the program is built.
+set(CLICKER_GOOGLETEST_SOURCES /usr/src/googletest CACHE PATH "GoogleTest's sources")
+if(EXISTS ${CLICKER_GOOGLETEST_SOURCES}/CMakeLists.txt)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${CLICKER_GOOGLETEST_SOURCES} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_subdirectory(tests/e2e)
+  add_subdirectory(tests/platform)
+  add_subdirectory(bench)
+endif()

@@ -7,7 +7,7 @@ build="$root/build"
 packages=(
   cmake g++ googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth x11-utils imagemagick
+  wine wine32:i386 xvfb xauth x11-utils imagemagick gnuplot-nox
   fonts-wqy-microhei locales
 )
 
@@ -44,7 +44,7 @@ configure_and_build() {
 }
 
 # Wine keeps its own prefix under the build folder, so nothing outside the project is touched.
-export WINEPREFIX="$build/wineprefix"
+export WINEPREFIX="${WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

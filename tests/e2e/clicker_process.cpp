@@ -3,39 +3,17 @@
 #include <string>
 
 #include "tests/e2e/message_pump.h"
+#include "tests/e2e/program_window.h"
 
 namespace e2e {
 namespace {
 
 constexpr DWORD startTimeoutMilliseconds = 15000;
 
-std::wstring clickerPath() {
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"clicker.exe";
-}
-
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-
-// Hidden helper windows belong to the process too; the main window is its shown, unowned one.
-BOOL CALLBACK findMainWindow(HWND window, LPARAM search) {
-  auto& wanted = *reinterpret_cast<WindowSearch*>(search);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  if (processId == wanted.processId && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
-    wanted.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 ClickerProcess::ClickerProcess() {
-  std::wstring commandLine = L"\"" + clickerPath() + L"\"";
+  std::wstring commandLine = L"\"" + besideThisProgram(L"clicker.exe") + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
@@ -46,14 +24,12 @@ ClickerProcess::ClickerProcess() {
   CloseHandle(started.hThread);
   process_.reset(started.hProcess);
   processId_ = started.dwProcessId;
-  WindowSearch search{processId_, nullptr};
   waitUntil(
       [&] {
-        EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !isRunning();
+        window_ = shownMainWindowOf(processId_);
+        return window_ != nullptr || !isRunning();
       },
       startTimeoutMilliseconds);
-  window_ = search.found;
 }
 
 ClickerProcess::~ClickerProcess() {
