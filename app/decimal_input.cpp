@@ -1,5 +1,7 @@
 #include "app/decimal_input.h"
 
+#include "clicking/text_conversions.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -17,54 +19,6 @@ bool acceptsTypedCharacter(uint32_t character) {
 namespace {
 
 constexpr int kSignificantDigits = 6;
-
-bool isDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The decimal number the text begins with, 0 when none does. Only the accepted prefix goes to strtod, so
-// its hex, "inf" and "nan" forms never come into play.
-double leadingNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && isSpace(text[i])) {
-    ++i;
-  }
-  const size_t begin = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    ++i;
-  }
-  size_t mantissaDigits = 0;
-  for (; i < text.size() && isDigit(text[i]); ++i) {
-    ++mantissaDigits;
-  }
-  if (i < text.size() && text[i] == '.') {
-    for (++i; i < text.size() && isDigit(text[i]); ++i) {
-      ++mantissaDigits;
-    }
-  }
-  if (mantissaDigits == 0) {
-    return 0.0;
-  }
-  size_t end = i;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-      ++i;
-    }
-    if (i < text.size() && isDigit(text[i])) {
-      while (i < text.size() && isDigit(text[i])) {
-        ++i;
-      }
-      end = i;
-    }
-  }
-  const std::string number(text.substr(begin, end - begin));
-  return std::strtod(number.c_str(), nullptr);
-}
 
 // The double rounded to single precision. Values from halfway between FLT_MAX and 2^128 upwards round to
 // infinity; they are sorted out first because converting them is undefined behaviour.
@@ -168,7 +122,7 @@ std::string formatted(const Rounded& r) {
 }  // namespace
 
 std::string tidiedDecimalText(std::string_view text) {
-  const float value = toSingle(leadingNumber(text));
+  const float value = toSingle(clicking::leadingDecimalNumber(text));
   // Zero of either sign empties the box, as does a number beyond single precision: the box then holds
   // only numbers, and an empty box reads as 0 anyway.
   if (value == 0.0f || !std::isfinite(value)) {

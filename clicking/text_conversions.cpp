@@ -1,11 +1,15 @@
 #include "clicking/text_conversions.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 namespace clicking {
 
 namespace {
+
+constexpr size_t keptDigits = 800;
+constexpr long long maxExponent = 1'000'000;
 
 // Turns full-width characters into their single-byte forms. Every byte of 0x80 or above starts a
 // two-byte character, so its trail byte is never looked at on its own (a trail byte can look like
@@ -48,14 +52,14 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-size_t skipWhiteSpace(const std::string& text, size_t i) {
+size_t skipWhiteSpace(std::string_view text, size_t i) {
   while (i < text.size() && isWhiteSpace(text[i])) {
     ++i;
   }
   return i;
 }
 
-size_t skipDigits(const std::string& text, size_t i) {
+size_t skipDigits(std::string_view text, size_t i) {
   while (i < text.size() && isDigit(text[i])) {
     ++i;
   }
@@ -87,38 +91,59 @@ int32_t textToInteger(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-double textToNumber(std::string_view text) {
-  const std::string normal = normaliseFullWidth(text);
-  const size_t start = skipWhiteSpace(normal, 0);
-  size_t i = start;
-  if (i < normal.size() && isSign(normal[i])) {
+double leadingDecimalNumber(std::string_view text) {
+  size_t i = skipWhiteSpace(text, 0);
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && isSign(text[i])) {
     ++i;
   }
-  const size_t integerEnd = skipDigits(normal, i);
+  const size_t integerEnd = skipDigits(text, i);
+  std::string digits(text.substr(i, integerEnd - i));
+  const auto integerDigits = static_cast<long long>(digits.size());
   size_t end = integerEnd;
-  bool hasDigits = integerEnd > i;
-  if (end < normal.size() && normal[end] == '.') {
-    const size_t fractionEnd = skipDigits(normal, end + 1);
-    hasDigits = hasDigits || fractionEnd > end + 1;
+  if (end < text.size() && text[end] == '.') {
+    const size_t fractionEnd = skipDigits(text, end + 1);
+    digits += text.substr(end + 1, fractionEnd - end - 1);
     end = fractionEnd;
   }
-  if (!hasDigits) {
+  if (digits.empty()) {
     return 0.0;
   }
-  if (end < normal.size() && (normal[end] == 'e' || normal[end] == 'E')) {
-    size_t exponent = end + 1;
-    if (exponent < normal.size() && isSign(normal[exponent])) {
-      ++exponent;
+  long long exponent = 0;
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+    size_t at = end + 1;
+    const bool negativeExponent = at < text.size() && text[at] == '-';
+    if (at < text.size() && isSign(text[at])) {
+      ++at;
     }
-    const size_t exponentEnd = skipDigits(normal, exponent);
-    if (exponentEnd > exponent) {
-      end = exponentEnd;
+    // Saturated far beyond any double, so a long run of exponent digits cannot overflow.
+    for (; at < text.size() && isDigit(text[at]); ++at) {
+      exponent = std::min(exponent * 10 + (text[at] - '0'), maxExponent);
+    }
+    exponent = negativeExponent ? -exponent : exponent;
+  }
+  // strtod takes time growing with the square of the digits it is given, so the number is handed on
+  // as "0.<digits>e<exponent>" with at most keptDigits significant digits. A digit 1 in place of the
+  // nonzero ones dropped keeps the rounding exact: no halfway point between two doubles has that many.
+  const size_t firstSignificant = digits.find_first_not_of('0');
+  if (firstSignificant == std::string::npos) {
+    return negative ? -0.0 : 0.0;
+  }
+  std::string significant = digits.substr(firstSignificant);
+  if (significant.size() > keptDigits) {
+    const bool droppedNonzero = significant.find_first_not_of('0', keptDigits) != std::string::npos;
+    significant.resize(keptDigits);
+    if (droppedNonzero) {
+      significant += '1';
     }
   }
-  // strtod gets only the prefix checked above, so it cannot pick up hex, "inf" or "nan", and a copy
-  // gives it the terminator a string_view lacks. The C locale is never changed, so '.' is the point.
-  const std::string number = normal.substr(start, end - start);
+  const long long scale = integerDigits - static_cast<long long>(firstSignificant) + exponent;
+  const std::string number = std::string(negative ? "-0." : "0.") + significant + "e" + std::to_string(scale);
   return std::strtod(number.c_str(), nullptr);
+}
+
+double textToNumber(std::string_view text) {
+  return leadingDecimalNumber(normaliseFullWidth(text));
 }
 
 int32_t secondsToMilliseconds(double seconds) {

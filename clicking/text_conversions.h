@@ -17,6 +17,10 @@ int32_t textToInteger(std::string_view text);
 // begin with one. Too large gives +-infinity, too small underflows toward 0.
 double textToNumber(std::string_view text);
 
+// The same reading of ASCII text, without the full-width forms. Correctly rounded, and quick however
+// many digits the number has.
+double leadingDecimalNumber(std::string_view text);
+
 // seconds * 1000 truncated toward zero, keeping the low 32 bits of the 64-bit result. A product that is
 // NaN, infinite or outside the 64-bit range gives 0, as the x86 conversion's "integer indefinite" does.
 int32_t secondsToMilliseconds(double seconds);

@@ -170,22 +170,22 @@ class Hostile : public ClickingFixture {
   // position for a moment, so the cursor is set here in every case.
   void aimAt(const Expected& e) {
     if (!clicksFast(e)) {
-      ASSERT_TRUE(moveCursor(targetCentre_));
+      ASSERT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
       return;
     }
     POINT bare{200, 130};
     ASSERT_EQ(ChildWindowFromPointEx(mainWindow(), bare, CWP_SKIPINVISIBLE), mainWindow());
     ClientToScreen(mainWindow(), &bare);
     parked_ = bare;
-    ASSERT_TRUE(moveCursor(parked_));
+    ASSERT_TRUE(moveMouseToAndKeepItThere(parked_));
   }
 
   size_t clicksOnTargetWithin(DWORD milliseconds) {
     target_.forgetPresses();
-    EXPECT_TRUE(moveCursor(targetCentre_));
-    takeMessagesFor(milliseconds);
+    EXPECT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
+    pumpMessagesFor(milliseconds);
     const size_t clicks = target_.leftPresses().size();
-    EXPECT_TRUE(moveCursor(parked_));
+    EXPECT_TRUE(moveMouseToAndKeepItThere(parked_));
     pumpMessagesFor(settleTime);
     return clicks;
   }
@@ -235,15 +235,15 @@ class Hostile : public ClickingFixture {
     size_t seen = 0;
     do {
       seen = target_.leftPresses().size();
-      takeMessagesFor(settleTime);
+      pumpMessagesFor(settleTime);
     } while (target_.leftPresses().size() != seen && GetTickCount64() < deadline);
   }
 
   void expectNoMoreClicks() {
-    ASSERT_TRUE(moveCursor(targetCentre_));
+    ASSERT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
     takeInQueuedClicks();
     target_.forgetPresses();
-    takeMessagesFor(quietTime);
+    pumpMessagesFor(quietTime);
     EXPECT_EQ(target_.leftPresses().size(), 0u) << "clicks went on";
   }
 
@@ -256,37 +256,6 @@ class Hostile : public ClickingFixture {
     if (began) {
       ASSERT_NO_FATAL_FAILURE(expectNoMoreClicks());
     }
-  }
-
-  // One message at a time, so the count ends on time however fast the clicks come.
-  static void takeMessagesFor(DWORD milliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < deadline) {
-      MSG message;
-      if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      } else {
-        MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-      }
-    }
-  }
-
-  // The clicker puts the cursor back where it read it just before each click, which undoes a move made
-  // in between; the move is repeated until it stays. It is made as the device would: under Wine a
-  // position set only with SetCursorPos can give way to the pointer's last device position, left on the
-  // clicker's window by a click into a box.
-  static bool moveCursor(POINT to) {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-      moveMouseTo(to);
-      takeMessagesFor(30);
-      POINT now{};
-      GetCursorPos(&now);
-      if (now.x == to.x && now.y == to.y) {
-        return true;
-      }
-    }
-    return false;
   }
 
   POINT targetCentre_{};
@@ -487,7 +456,7 @@ TEST_P(HotkeyStorm, LeavesItStoppedAndStillWorking) {
   ASSERT_NO_FATAL_FAILURE(aimAt(e));
   for (int press = 1; press <= 100; ++press) {
     pressKey(VK_F8);
-    takeMessagesFor(10);
+    pumpMessagesFor(10);
     if (press % 25 == 0) {
       ASSERT_TRUE(answers(mainWindow())) << "no answer after " << press << " presses";
     }

@@ -1,5 +1,7 @@
 #include "tests/e2e/mouse.h"
 
+#include "tests/e2e/message_pump.h"
+
 namespace e2e {
 namespace {
 
@@ -36,6 +38,19 @@ void leftClickAt(POINT onScreen) {
   moveMouseTo(onScreen);
   INPUT buttons[] = {mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
   SendInput(2, buttons, sizeof(INPUT));
+}
+
+bool moveMouseToAndKeepItThere(POINT onScreen) {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    moveMouseTo(onScreen);
+    pumpMessagesFor(30);
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == onScreen.x && now.y == onScreen.y) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace e2e

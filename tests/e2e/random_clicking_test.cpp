@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-
 #include <algorithm>
 #include <iostream>
 #include <iterator>
@@ -15,6 +14,7 @@
 #include "tests/e2e/control_access.h"
 #include "tests/e2e/keyboard.h"
 #include "tests/e2e/message_pump.h"
+#include "tests/e2e/mouse.h"
 #include "tests/e2e/process_usage.h"
 
 namespace e2e {
@@ -64,49 +64,20 @@ class RandomClicking : public ClickingFixture {
     ASSERT_EQ(ChildWindowFromPointEx(mainWindow(), bare, CWP_SKIPINVISIBLE), mainWindow());
     ClientToScreen(mainWindow(), &bare);
     parked_ = bare;
-    ASSERT_TRUE(moveCursor(parked_));
+    ASSERT_TRUE(moveMouseToAndKeepItThere(parked_));
   }
 
   // The presses on the target within the time, taken in one message at a time so the count ends on
   // time however fast they come.
   size_t clicksOnTargetWithin(DWORD milliseconds) {
     target_.forgetPresses();
-    EXPECT_TRUE(moveCursor(targetCentre_));
-    takeMessagesFor(milliseconds);
+    EXPECT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
+    pumpMessagesFor(milliseconds);
     const size_t clicks = target_.leftPresses().size();
-    EXPECT_TRUE(moveCursor(parked_));
+    EXPECT_TRUE(moveMouseToAndKeepItThere(parked_));
     // The presses still queued are few enough to take in.
     pumpMessagesFor(settleTime);
     return clicks;
-  }
-
- private:
-  static void takeMessagesFor(DWORD milliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < deadline) {
-      MSG message;
-      if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      } else {
-        MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-      }
-    }
-  }
-
-  // The clicker puts the cursor back where it read it just before each click, which undoes a move
-  // made in between; the move is repeated until it stays.
-  static bool moveCursor(POINT to) {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-      SetCursorPos(to.x, to.y);
-      takeMessagesFor(30);
-      POINT now{};
-      GetCursorPos(&now);
-      if (now.x == to.x && now.y == to.y) {
-        return true;
-      }
-    }
-    return false;
   }
 
   POINT targetCentre_{};

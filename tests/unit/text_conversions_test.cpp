@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -201,6 +202,34 @@ struct MillisecondsCase {
 void expectMilliseconds(const MillisecondsCase& c) {
   SCOPED_TRACE(::testing::PrintToString(c.seconds));
   EXPECT_EQ(secondsToMilliseconds(c.seconds), c.expected);
+}
+
+// Another program can put a megabyte of digits into an edit box; the number still comes out exact,
+// and at once.
+TEST(TextToNumberTest, NumbersOfAnyLengthAreReadExactly) {
+  struct Case {
+    const char* name;
+    std::string text;
+    double number;
+  };
+  const Case cases[] = {
+      {"a million fives after the point", "0." + std::string(1 << 20, '5'), 0.55555555555555556},
+      {"leading zeros", std::string(400, '0') + "1.5", 1.5},
+      {"digits balanced by the exponent", "1" + std::string(1000, '0') + "e-1000", 1.0},
+      {"fraction zeros balanced by the exponent", "0." + std::string(1000, '0') + "1e1001", 1.0},
+      // 2^53 + 1 lies halfway between two doubles; a nonzero digit far beyond it decides upward.
+      {"halfway, decided by a distant digit", "9007199254740993." + std::string(900, '0') + "1",
+       9007199254740994.0},
+      {"halfway exactly, to even", "9007199254740993." + std::string(900, '0'), 9007199254740992.0},
+      {"exponent beyond any double", "1e99999999999999999999", kInfinity},
+      {"negative exponent beyond any double", "1e-99999999999999999999", 0.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(textToNumber(c.text), c.number);
+    EXPECT_EQ(leadingDecimalNumber(c.text), c.number);
+  }
+  EXPECT_TRUE(std::signbit(textToNumber("-0.000")));
 }
 
 TEST(SecondsToMillisecondsTest, ListIntervalsAreExact) {
