@@ -2,6 +2,7 @@
 
 #include "tests/e2e/control_access.h"
 #include "tests/e2e/message_pump.h"
+#include "tests/e2e/mouse.h"
 
 namespace e2e {
 
@@ -31,9 +32,29 @@ void ClickingFixture::SetUp() {
   ClickerFixture::SetUp();
   ASSERT_TRUE(target_.exists());
   target_.putCursorAtCentre();
+  GetCursorPos(&targetCentre_);
   // Lets the target's own start-up and the cursor move settle before anything is counted.
   pumpMessagesFor(200);
   target_.forgetPresses();
+}
+
+void ClickingFixture::parkCursor() {
+  POINT bare{200, 130};
+  ASSERT_EQ(ChildWindowFromPointEx(mainWindow(), bare, CWP_SKIPINVISIBLE), mainWindow());
+  ClientToScreen(mainWindow(), &bare);
+  parked_ = bare;
+  ASSERT_TRUE(moveMouseToAndKeepItThere(parked_));
+}
+
+size_t ClickingFixture::clicksOnTargetWithin(DWORD milliseconds) {
+  target_.forgetPresses();
+  EXPECT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
+  pumpMessagesFor(milliseconds);
+  const size_t clicks = target_.leftPresses().size();
+  EXPECT_TRUE(moveMouseToAndKeepItThere(parked_));
+  // The presses still queued are few enough to take in.
+  pumpMessagesFor(settleTime);
+  return clicks;
 }
 
 void ClickingFixture::useCustomInterval(const std::wstring& seconds) {

@@ -15,6 +15,9 @@ inline const std::wstring idleCaption = L"鼠标连点器";
 inline const std::wstring startedCaption = L"鼠标连点器[已启动]";
 inline const std::wstring stoppedCaption = L"鼠标连点器[已停止]";
 
+// Long enough for the clicks already on their way to have arrived, even on a loaded machine.
+inline constexpr DWORD settleTime = 300;
+
 // Waits, pumping messages, until the window's caption reads `expected`.
 testing::AssertionResult captionBecomes(HWND window, const std::wstring& expected);
 
@@ -37,8 +40,16 @@ class ClickingFixture : public ClickerFixture {
 
   // Ticks the custom interval check box and types the interval into its edit box.
   void useCustomInterval(const std::wstring& seconds);
+  // Fast clicks come quicker than this thread takes them in. The cursor then waits on a bare part of
+  // the clicker's own client area, whose loop takes each click in before making the next, and visits
+  // the target only to count.
+  void parkCursor();
+  // The presses on the target within the time; the cursor then goes back to where it was parked.
+  size_t clicksOnTargetWithin(DWORD milliseconds);
 
   ClickTarget target_;
+  POINT targetCentre_{};
+  POINT parked_{};
 };
 
 }  // namespace e2e

@@ -20,7 +20,6 @@ using Clicking = ClickingFixture;
 // Timers stretch on a loaded machine, so the bounds below are wide; they still tell the list's
 // interval from a custom one, and clicking from not clicking.
 constexpr DWORD countingTime = 2000;
-constexpr DWORD settleTime = 300;
 
 DWORD medianGap(const std::vector<DWORD>& times) {
   std::vector<DWORD> gaps;

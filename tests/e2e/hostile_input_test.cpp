@@ -26,7 +26,6 @@ using platform::Control;
 
 // Timers and pauses stretch on a loaded machine, so the bounds are wide; they still tell clicking from
 // not clicking, and a period from one several times as long.
-constexpr DWORD settleTime = 300;
 constexpr DWORD lateness = 400;
 constexpr DWORD quietTime = 700;
 constexpr UINT answerTimeout = 2000;
@@ -118,11 +117,6 @@ bool putOnClipboard(const std::wstring& text) {
 
 class Hostile : public ClickingFixture {
  protected:
-  void SetUp() override {
-    ClickingFixture::SetUp();
-    GetCursorPos(&targetCentre_);
-  }
-
   // Whatever a test did, the program still answers; the fixture then closes it expecting exit code 0.
   void TearDown() override {
     if (mainWindow() != nullptr && clicker_.isRunning()) {
@@ -173,21 +167,7 @@ class Hostile : public ClickingFixture {
       ASSERT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
       return;
     }
-    POINT bare{200, 130};
-    ASSERT_EQ(ChildWindowFromPointEx(mainWindow(), bare, CWP_SKIPINVISIBLE), mainWindow());
-    ClientToScreen(mainWindow(), &bare);
-    parked_ = bare;
-    ASSERT_TRUE(moveMouseToAndKeepItThere(parked_));
-  }
-
-  size_t clicksOnTargetWithin(DWORD milliseconds) {
-    target_.forgetPresses();
-    EXPECT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
-    pumpMessagesFor(milliseconds);
-    const size_t clicks = target_.leftPresses().size();
-    EXPECT_TRUE(moveMouseToAndKeepItThere(parked_));
-    pumpMessagesFor(settleTime);
-    return clicks;
+    ASSERT_NO_FATAL_FAILURE(parkCursor());
   }
 
   // Starts with the hotkey and checks the clicks that follow against the expectation.
@@ -257,9 +237,6 @@ class Hostile : public ClickingFixture {
       ASSERT_NO_FATAL_FAILURE(expectNoMoreClicks());
     }
   }
-
-  POINT targetCentre_{};
-  POINT parked_{};
 };
 
 // How a megabyte gets into a box: pasted, which the box cuts to its length limit, pasted after another

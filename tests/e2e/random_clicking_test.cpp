@@ -25,16 +25,9 @@ using platform::Control;
 // Pauses stretch on a loaded machine, so every bound below has room for that; a pause is still told
 // from the maximum, and the maximum from none.
 constexpr DWORD lateness = 400;
-// Presses made before the stop may still be on their way to the target.
-constexpr DWORD settleTime = 300;
 
 class RandomClicking : public ClickingFixture {
  protected:
-  void SetUp() override {
-    ClickingFixture::SetUp();
-    GetCursorPos(&targetCentre_);
-  }
-
   // Types the longest pause in whole seconds and ticks the mode's check box.
   void useRandomMode(const std::wstring& longestSeconds) {
     setText(control(Control::编辑框_随机时间), longestSeconds);
@@ -55,33 +48,6 @@ class RandomClicking : public ClickingFixture {
     pumpMessagesFor(longestPause + lateness + 1000);
     EXPECT_EQ(target_.leftPresses().size(), clicksAtStop) << "clicks went on after the stop";
   }
-
-  // With pauses of 0 the clicks come faster than this thread takes them in, and the shared pump would
-  // never catch up. So the cursor waits on a bare part of the clicker's own client area, whose loop
-  // takes each click in before making the next, and visits the target only to count.
-  void parkCursor() {
-    POINT bare{200, 130};
-    ASSERT_EQ(ChildWindowFromPointEx(mainWindow(), bare, CWP_SKIPINVISIBLE), mainWindow());
-    ClientToScreen(mainWindow(), &bare);
-    parked_ = bare;
-    ASSERT_TRUE(moveMouseToAndKeepItThere(parked_));
-  }
-
-  // The presses on the target within the time, taken in one message at a time so the count ends on
-  // time however fast they come.
-  size_t clicksOnTargetWithin(DWORD milliseconds) {
-    target_.forgetPresses();
-    EXPECT_TRUE(moveMouseToAndKeepItThere(targetCentre_));
-    pumpMessagesFor(milliseconds);
-    const size_t clicks = target_.leftPresses().size();
-    EXPECT_TRUE(moveMouseToAndKeepItThere(parked_));
-    // The presses still queued are few enough to take in.
-    pumpMessagesFor(settleTime);
-    return clicks;
-  }
-
-  POINT targetCentre_{};
-  POINT parked_{};
 };
 
 TEST_F(RandomClicking, ClicksAtOnceThenPausesUpToTheMaximum) {
