@@ -92,7 +92,7 @@ class Win32MainWindow final : public Platform {
   static LRESULT CALLBACK hotkeyReceiverProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR self);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void onCommand(int controlId, int notification, HWND source);
+  void onCommand(int notification, HWND source);
   void routeHotkey(int32_t id);
 
   bool registerWindowClass() const;
@@ -304,7 +304,7 @@ LRESULT CALLBACK Win32MainWindow::windowProc(HWND window, UINT message, WPARAM w
 LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      onCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case listItemSelectedMessage:
       if (events_ != nullptr) {
@@ -337,28 +337,24 @@ LRESULT Win32MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
-void Win32MainWindow::onCommand(int controlId, int notification, HWND source) {
-  if (events_ == nullptr) {
+void Win32MainWindow::onCommand(int notification, HWND source) {
+  const ControlDescription* description = describedControl(source);
+  if (events_ == nullptr || description == nullptr) {
     return;
   }
-  for (const ControlDescription& description : description_.controls) {
-    if (static_cast<int>(description.name) != controlId) {
-      continue;
-    }
-    if (description.event == ControlEvent::alwaysOnTopClicked && notification == BN_CLICKED) {
-      events_->onAlwaysOnTopClicked();
-    }
-    // A choice is confirmed when the open list closes on an item, and at once when the keyboard
-    // changes the closed box. Selections made by the program send neither.
-    const bool choiceConfirmed =
-        notification == CBN_SELENDOK ||
-        (notification == CBN_SELCHANGE && !SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0));
-    if (description.event == ControlEvent::listItemSelected && choiceConfirmed) {
-      PostMessageW(window_.get(), listItemSelectedMessage, 0, 0);
-    }
-    if (description.kind == ControlKind::decimalEdit && notification == EN_KILLFOCUS) {
-      tidyDecimalEdit(source, description_.decimalInput);
-    }
+  if (description->event == ControlEvent::alwaysOnTopClicked && notification == BN_CLICKED) {
+    events_->onAlwaysOnTopClicked();
+  }
+  // A choice is confirmed when the open list closes on an item, and at once when the keyboard
+  // changes the closed box. Selections made by the program send neither.
+  const bool choiceConfirmed =
+      notification == CBN_SELENDOK ||
+      (notification == CBN_SELCHANGE && !SendMessageW(source, CB_GETDROPPEDSTATE, 0, 0));
+  if (description->event == ControlEvent::listItemSelected && choiceConfirmed) {
+    PostMessageW(window_.get(), listItemSelectedMessage, 0, 0);
+  }
+  if (description->kind == ControlKind::decimalEdit && notification == EN_KILLFOCUS) {
+    tidyDecimalEdit(source, description_.decimalInput);
   }
 }
 
