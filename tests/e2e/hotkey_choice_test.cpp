@@ -166,6 +166,11 @@ class HotkeyChoice : public ClickerFixture {
         << "item " << index << " is scrolled away";
     POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(list, &middle);
+    // The open list follows the pointer; the click comes once it highlights the item, so it cannot
+    // land while the list is still getting ready.
+    moveMouseTo(middle);
+    ASSERT_TRUE(waitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; }, 2000))
+        << "the open list did not follow the pointer to item " << index;
     leftClickAt(middle);
   }
 
