@@ -48,9 +48,9 @@ class HeldHotkey {
   bool held_;
 };
 
-// How a user picks an item: with the arrow keys in the closed list, by opening the list with F4
-// and confirming with Enter, or by opening it with the mouse and clicking the item.
-enum class Way { arrowKeys, openListAndEnter, mouseClick };
+// How a user picks an item: with the arrow keys in the closed list, or by opening the list with F4
+// and confirming with Enter.
+enum class Way { arrowKeys, openListAndEnter };
 
 HWND focusOf(HWND window) {
   GUITHREADINFO info{};
@@ -61,25 +61,6 @@ HWND focusOf(HWND window) {
 
 bool isDropped(HWND comboBox) {
   return SendMessageW(comboBox, CB_GETDROPPEDSTATE, 0, 0) != 0;
-}
-
-// GetComboBoxInfo does not reach into another process, so the shown list is looked up among the
-// windows of the clicker's thread.
-BOOL CALLBACK findShownList(HWND window, LPARAM found) {
-  wchar_t name[32]{};
-  GetClassNameW(window, name, 32);
-  if (IsWindowVisible(window) && std::wstring(name) == L"ComboLBox") {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND openList(HWND mainWindow) {
-  HWND found = nullptr;
-  EnumThreadWindows(GetWindowThreadProcessId(mainWindow, nullptr), findShownList,
-                    reinterpret_cast<LPARAM>(&found));
-  return found;
 }
 
 class HotkeyChoice : public ClickerFixture {
@@ -128,9 +109,6 @@ class HotkeyChoice : public ClickerFixture {
         ASSERT_TRUE(waitUntil([&] { return comboSelection(hotkeyList()) == index; }));
         pressKey(VK_RETURN);
         break;
-      case Way::mouseClick:
-        ASSERT_NO_FATAL_FAILURE(clickItem(index));
-        break;
     }
     ASSERT_TRUE(waitUntil([&] { return comboSelection(hotkeyList()) == index && !isDropped(hotkeyList()); }))
         << "the list shows item " << comboSelection(hotkeyList()) << ", not " << index;
@@ -150,28 +128,6 @@ class HotkeyChoice : public ClickerFixture {
       SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
       return start == 0 && end == marker;
     }));
-  }
-
-  void clickItem(int index) {
-    leftClickAt(centreOf(hotkeyList()));
-    ASSERT_TRUE(waitUntil([&] { return isDropped(hotkeyList()); })) << "the click did not open the list";
-    const HWND list = openList(mainWindow());
-    ASSERT_NE(list, nullptr);
-    RECT item{};
-    ASSERT_NE(SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)),
-              LB_ERR);
-    RECT shown{};
-    GetClientRect(list, &shown);
-    ASSERT_TRUE(item.top >= shown.top && item.bottom <= shown.bottom)
-        << "item " << index << " is scrolled away";
-    POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    ClientToScreen(list, &middle);
-    // The open list follows the pointer; the click comes once it highlights the item, so it cannot
-    // land while the list is still getting ready.
-    moveMouseTo(middle);
-    ASSERT_TRUE(waitUntil([&] { return SendMessageW(list, LB_GETCURSEL, 0, 0) == index; }, 2000))
-        << "the open list did not follow the pointer to item " << index;
-    leftClickAt(middle);
   }
 
   // The key starts clicking at the cursor, and a second press stops it.
@@ -212,12 +168,12 @@ TEST_P(ChoosingAKey, MovesTheHotkeyThereAndBack) {
 }
 
 std::string wayName(const testing::TestParamInfo<Way>& info) {
-  const char* const names[] = {"ArrowKeys", "OpenListAndEnter", "MouseClick"};
+  const char* const names[] = {"ArrowKeys", "OpenListAndEnter"};
   return names[static_cast<int>(info.param)];
 }
 
-INSTANTIATE_TEST_SUITE_P(HotkeyChoice, ChoosingAKey,
-                         testing::Values(Way::arrowKeys, Way::openListAndEnter, Way::mouseClick), wayName);
+INSTANTIATE_TEST_SUITE_P(HotkeyChoice, ChoosingAKey, testing::Values(Way::arrowKeys, Way::openListAndEnter),
+                         wayName);
 
 // Only a user's choice moves the hotkey; another program setting the selection does not.
 TEST_F(HotkeyChoice, SelectionSetFromOutsideChangesNothing) {
